@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Ringlark need, only when missing.
+#   scripts/install-deps.sh [build|test]
+set -euo pipefail
+
+build_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libmpg123-dev libsdl2-dev
+  fonts-wqy-microhei            # the captions are Chinese: without a CJK font they show as boxes
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
+  lame sox mpg123              # make and check the MP3 fixtures
+)
+
+wanted=("${build_packages[@]}")
+[ "${1:-build}" = test ] && wanted+=("${test_packages[@]}")
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
