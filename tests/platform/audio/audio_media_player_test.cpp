@@ -159,16 +159,39 @@ TEST_F(AudioMediaPlayerTest, DestroyingThePlayerSilencesTheSong) {
   EXPECT_TRUE(silent(pump(kTenthOfASecond)));
 }
 
-TEST_F(AudioMediaPlayerTest, AFileDeletedWhilePlayingPlaysToItsEnd) {
-  audio_test::TempDir dir;
-  const std::string copy = dir.write("song.mp3", audio_test::fixture_bytes("cbr_44k_stereo.mp3"));
-  player.open(copy);
-  player.play(-1);
-  pump(kMixRate);
-  std::filesystem::remove(copy);
-  EXPECT_FALSE(silent(pump(kMixRate)));
-  pump(kMixRate);
-  EXPECT_EQ(player.position_ms(), kSongMs);
+TEST_F(AudioMediaPlayerTest, AFileChangedWhilePlayingNeverBreaksPlayback) {
+  struct Change {
+    const char* name;
+    void (*apply)(const std::string& path, const audio_test::TempDir& dir);
+    bool plays_to_the_end;  // from the descriptor that stays open
+  };
+  const Change changes[] = {
+      {"deleted", [](const std::string& path, const auto&) { std::filesystem::remove(path); }, true},
+      {"replaced by another file",
+       [](const std::string& path, const auto& dir) {
+         std::filesystem::rename(dir.write("other.mp3", audio_test::fixture_bytes("mono_22k.mp3")), path);
+       },
+       true},
+      {"emptied in place",
+       [](const std::string& path, const auto&) { std::filesystem::resize_file(path, 0); }, false},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(change.name);
+    audio_test::TempDir dir;
+    const std::string path = dir.write("song.mp3", audio_test::fixture_bytes("cbr_44k_stereo.mp3"));
+    player.open(path);
+    player.play(-1);
+    pump(kMixRate);
+    change.apply(path, dir);
+    pump(2 * kMixRate);
+    EXPECT_TRUE(silent(pump(kTenthOfASecond)));
+    if (change.plays_to_the_end) {
+      EXPECT_EQ(player.position_ms(), kSongMs);
+    } else {
+      EXPECT_GE(player.position_ms(), 1000);
+      EXPECT_LE(player.position_ms(), kSongMs);
+    }
+  }
 }
 
 }  // namespace
