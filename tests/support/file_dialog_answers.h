@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -29,8 +30,9 @@ void when_next_modal(std::function<void(Dialog&)> answer, int tries_left = 500) 
 // Types `path` (a full path or a bare name) into the next file dialog and confirms it.
 inline void answer_next_file_dialog(const std::string& path) {
   when_next_modal<QFileDialog>([path](QFileDialog& dialog) {
-    dialog.selectFile(QString::fromUtf8(path));
-    // Through QDialog, where accept() is public; the file dialog's own checks still run.
+    // Typed into the name field, as a person would: selecting through the dialog's model would
+    // depend on how far its background listing of the folder has got.
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromUtf8(path));
     static_cast<QDialog&>(dialog).accept();
   });
 }
