@@ -3,7 +3,11 @@
 #include <array>
 
 #include "app/window_created.h"
+#include "output/preview_ringtone.h"
+#include "output/save_ringtone.h"
 #include "playback/mark_commands.h"
+#include "playback/playback_commands.h"
+#include "playback/playback_timers.h"
 
 namespace ringlark {
 namespace {
@@ -11,8 +15,18 @@ namespace {
 // Add a row per handler: the lambda adapts the handler's own parameters to the context.
 constexpr std::array wiring{
     WiringRow{"", Event::created, [](Context& c) { window_created(c.window, c.controls); }},
+    WiringRow{"按钮1", Event::clicked, [](Context& c) { browse(c.controls); }},
+    WiringRow{"按钮2", Event::clicked, [](Context& c) { play(c.controls, c.state); }},
+    WiringRow{"按钮3", Event::clicked, [](Context& c) { pause_or_resume(c.controls); }},
+    WiringRow{"按钮4", Event::clicked, [](Context& c) { stop(c.controls); }},
     WiringRow{"按钮7", Event::clicked, [](Context& c) { set_start(c.controls, c.state); }},
     WiringRow{"按钮8", Event::clicked, [](Context& c) { set_end(c.controls, c.state); }},
+    WiringRow{"按钮9", Event::clicked, [](Context& c) { save_ringtone(c.controls, c.state); }},
+    WiringRow{"按钮10", Event::clicked,
+              [](Context& c) { preview_ringtone(c.controls, c.state, c.preview_player); }},
+    WiringRow{"滑块条1", Event::position_changed, [](Context& c) { seek(c.controls); }},
+    WiringRow{"时钟1", Event::tick, [](Context& c) { clock_tick(c.controls); }},
+    WiringRow{"时钟2", Event::tick, [](Context& c) { end_mark_watch(c.controls, c.state); }},
 };
 
 template <class Control>
