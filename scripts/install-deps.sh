@@ -7,6 +7,7 @@ build_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libmpg123-dev libsdl2-dev
   fonts-wqy-microhei            # the captions are Chinese: without a CJK font they show as boxes
+  dpkg-dev file                 # scripts/package.sh: CPack finds the .deb's libraries with them
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
