@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Ringlark need, only when missing.
-#   scripts/install-deps.sh [build|test]
+#   scripts/install-deps.sh [build|test|demo]
 set -euo pipefail
 
 build_packages=(
@@ -14,8 +14,15 @@ test_packages=(
   lame sox mpg123              # make and check the MP3 fixtures
 )
 
+demo_packages=(
+  xvfb x11-utils xdotool imagemagick   # a private X server, driven like a person, photographed
+)
+
 wanted=("${build_packages[@]}")
-[ "${1:-build}" = test ] && wanted+=("${test_packages[@]}")
+case "${1:-build}" in
+  test) wanted+=("${test_packages[@]}") ;;
+  demo) wanted+=("${demo_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do
