@@ -7,26 +7,21 @@
 #include "platform/audio/audio_media_player.h"
 #include "platform/audio/engine_mp3_player.h"
 #include "platform/desktop_folder.h"
+#include "support/handler_test.h"
 #include "support/scripted_mp3_player.h"
-#include "support/standalone_controls.h"
 
 namespace ringlark {
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class PreviewRingtone : public ::testing::Test {
- protected:
-  testing_support::StandaloneControls ui;
-  Controls& controls = ui.controls;
-  ProgramState state;
-};
+using PreviewRingtone = testing_support::HandlerTest;
 
 TEST_F(PreviewRingtone, PlaysTheCutFromMemoryOnce) {
-  testing_support::ScriptedMp3Player player;
+  testing_support::ScriptedMp3Player preview;
   state.ringtone_data = ByteBuffer(417, 0);
-  preview_ringtone(controls, state, player);
-  EXPECT_EQ(player.calls, Calls{"bytes 417 x1"});
+  preview_ringtone(controls, state, preview);
+  EXPECT_EQ(preview.calls, Calls{"bytes 417 x1"});
 }
 
 TEST_F(PreviewRingtone, WithoutACutPlaysTheDesktopFileNamedAfterTheSong) {
@@ -37,10 +32,10 @@ TEST_F(PreviewRingtone, WithoutACutPlaysTheDesktopFileNamedAfterTheSong) {
       {"", desktop + "_sh.mp3"},
   };
   for (const auto& [source, preview_file] : cases) {
-    testing_support::ScriptedMp3Player player;
+    testing_support::ScriptedMp3Player preview;
     controls.编辑框1.set_text(source);
-    preview_ringtone(controls, state, player);
-    EXPECT_EQ(player.calls, Calls{"file " + preview_file + " x1"});
+    preview_ringtone(controls, state, preview);
+    EXPECT_EQ(preview.calls, Calls{"file " + preview_file + " x1"});
   }
 }
 

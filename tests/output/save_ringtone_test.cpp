@@ -8,15 +8,14 @@
 
 #include "core/file_read.h"
 #include "support/file_dialog_answers.h"
-#include "support/standalone_controls.h"
-#include "support/temp_dir.h"
+#include "support/handler_test.h"
 
 namespace ringlark {
 namespace {
 
 using testing_support::when_next_modal;
 
-class SaveRingtone : public ::testing::Test {
+class SaveRingtone : public testing_support::HandlerTest {
  protected:
   SaveRingtone() {
     FileDialog& dialog = controls.通用对话框2;
@@ -46,10 +45,6 @@ class SaveRingtone : public ::testing::Test {
     return proposed;
   }
 
-  testing_support::StandaloneControls ui;
-  Controls& controls = ui.controls;
-  ProgramState state;
-  testing_support::TempDir dir;
   std::string folder = dir.path().string() + "/";
 };
 

@@ -5,20 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "support/standalone_controls.h"
-#include "support/temp_dir.h"
+#include "support/handler_test.h"
 
 namespace ringlark {
 namespace {
 
-class MarkCommands : public ::testing::Test {
- protected:
-  testing_support::StandaloneControls ui;
-  Controls& controls = ui.controls;
-  testing_support::ScriptedMediaPlayer& player = ui.player;
-  ProgramState state;
-  testing_support::TempDir dir;
-};
+using MarkCommands = testing_support::HandlerTest;
 
 TEST_F(MarkCommands, SetStartCopiesTheClockAndMarksTheStartOffset) {
   struct Case {

@@ -4,22 +4,14 @@
 #include <QTest>
 
 #include "support/file_dialog_answers.h"
-#include "support/standalone_controls.h"
-#include "support/temp_dir.h"
+#include "support/handler_test.h"
 
 namespace ringlark {
 namespace {
 
 using Calls = std::vector<std::string>;
 
-class PlaybackCommands : public ::testing::Test {
- protected:
-  testing_support::StandaloneControls ui;
-  Controls& controls = ui.controls;
-  testing_support::ScriptedMediaPlayer& player = ui.player;
-  ProgramState state;
-  testing_support::TempDir dir;
-};
+using PlaybackCommands = testing_support::HandlerTest;
 
 TEST_F(PlaybackCommands, PlayOpensAndPlaysTheSongAndShowsWhatItIs) {
   struct Case {

@@ -2,18 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/standalone_controls.h"
+#include "support/handler_test.h"
 
 namespace ringlark {
 namespace {
 
-class PlaybackTimers : public ::testing::Test {
- protected:
-  testing_support::StandaloneControls ui;
-  Controls& controls = ui.controls;
-  testing_support::ScriptedMediaPlayer& player = ui.player;
-  ProgramState state;
-};
+using PlaybackTimers = testing_support::HandlerTest;
 
 TEST_F(PlaybackTimers, TheClockShowsThePositionAndMovesTheSlider) {
   struct Case {
