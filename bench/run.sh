@@ -212,7 +212,7 @@ mpg123_cpu_ms=$(calc %.1f "$mpg123_cpu_s * 1000 / $song100_minutes")
 
 # --- the table --------------------------------------------------------------------------------
 
-mb() { if [ -n "$1" ]; then calc "%.1f MB" "$1 / 1024"; else echo "n/a"; fi; }
+mb() { if [ -n "$1" ]; then calc "%.1f MiB" "$1 / 1024"; else echo "n/a"; fi; }
 ms() { if [ -n "$1" ]; then calc "%.${2:-1}f ms" "$1"; else echo "n/a"; fi; }
 row() { echo "| $1 | $2 | $3 | $4 |"; }
 
