@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/byte_buffer.h"
+
 namespace ringlark::testing_support {
 
 // A fresh directory under the system's temporary folder, removed with everything in it.
@@ -26,12 +28,22 @@ class TempDir {
 
   const std::filesystem::path& path() const { return path_; }
 
+  // The full path of `name` inside the directory, as text.
+  std::string path(const std::string& name) const {
+    const std::u8string text =
+        (path_ / std::filesystem::path(std::u8string(name.begin(), name.end()))).u8string();
+    return std::string(text.begin(), text.end());
+  }
+
   // Writes `bytes` to `name` inside the directory and returns the file's full path as text.
   std::string write(const std::string& name, std::string_view bytes) const {
-    const std::filesystem::path file = path_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
-    std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    const std::u8string text = file.u8string();
-    return std::string(text.begin(), text.end());
+    const std::string file = path(name);
+    std::ofstream(std::filesystem::path(std::u8string(file.begin(), file.end())), std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file;
+  }
+  std::string write(const std::string& name, const ByteBuffer& bytes) const {
+    return write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
 
  private:

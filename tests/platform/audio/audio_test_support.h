@@ -15,6 +15,7 @@
 #include "core/file_read.h"
 #include "platform/audio/decoder.h"
 #include "platform/audio/pcm_format.h"
+#include "support/temp_dir.h"
 
 namespace ringlark::audio_test {
 
@@ -24,34 +25,7 @@ inline std::string fixture(const std::string& name) {
 
 inline ByteBuffer fixture_bytes(const std::string& name) { return read_whole_file(fixture(name)); }
 
-// A folder of its own for each test, removed at its end.
-class TempDir {
- public:
-  TempDir() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("ringlark_" + std::string(test->test_suite_name()) + "_" + test->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  std::string path(const std::string& name) const { return (path_ / name).string(); }
-
-  std::string write(const std::string& name, const ByteBuffer& bytes) const {
-    std::ofstream(path(name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path(name);
-  }
-
- private:
-  std::filesystem::path path_;
-};
+using TempDir = testing_support::TempDir;
 
 // Bytes that hold no MPEG audio; longer than the decoder's resync window.
 inline ByteBuffer random_bytes(std::size_t count) {

@@ -112,7 +112,7 @@ TEST(Decoder, RejectsFilesWithoutMpegAudio) {
       {"a WAV file named .mp3", [](const auto&) { return fixture("wav_named.mp3"); }},
       {"random bytes",
        [](const auto& dir) { return dir.write("random.mp3", audio_test::random_bytes(256 * 1024)); }},
-      {"an empty file", [](const auto& dir) { return dir.write("empty.mp3", {}); }},
+      {"an empty file", [](const auto& dir) { return dir.write("empty.mp3", ByteBuffer{}); }},
       // The LAME tag frame alone: a header and no audio.
       {"a file cut inside its first frame",
        [](const auto& dir) {
