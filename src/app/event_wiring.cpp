@@ -29,9 +29,15 @@ constexpr std::array wiring{
     WiringRow{"时钟2", Event::tick, [](Context& c) { end_mark_watch(c.controls, c.state); }},
 };
 
+// Gives `call` to the event of the control named `name`, if there is one of that kind.
 template <class Control>
-Control* find(MainWindow& window, std::string_view name) {
-  return window.findChild<Control*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+bool bind_event(MainWindow& window, std::string_view name, void (Control::*on_event)(std::function<void()>),
+                std::function<void()> call) {
+  auto* control =
+      window.findChild<Control*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  if (control == nullptr) return false;
+  (control->*on_event)(std::move(call));
+  return true;
 }
 
 bool wire(const WiringRow& row, Context& context) {
@@ -42,23 +48,11 @@ bool wire(const WiringRow& row, Context& context) {
       context.window.on_created(call);
       return true;
     case Event::clicked:
-      if (auto* button = find<PushButton>(context.window, row.control)) {
-        button->on_clicked(call);
-        return true;
-      }
-      return false;
+      return bind_event(context.window, row.control, &PushButton::on_clicked, call);
     case Event::position_changed:
-      if (auto* slider = find<Slider>(context.window, row.control)) {
-        slider->on_position_changed(call);
-        return true;
-      }
-      return false;
+      return bind_event(context.window, row.control, &Slider::on_position_changed, call);
     case Event::tick:
-      if (auto* timer = find<Timer>(context.window, row.control)) {
-        timer->on_tick(call);
-        return true;
-      }
-      return false;
+      return bind_event(context.window, row.control, &Timer::on_tick, call);
   }
   return false;
 }
